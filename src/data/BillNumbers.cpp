@@ -1,0 +1,45 @@
+#include "BillNumbers.h"
+
+#include "DbError.h"
+#include "Dialect.h"
+#include "SchemaCatalog.h"
+#include "Sql.h"
+#include "Transaction.h"
+
+namespace BillNumbers {
+
+void requireHeaderTable(const QString &headerTable)
+{
+    const Schema::Table *t = Schema::find(headerTable);
+    if (!t || !t->billHeader || t->name != headerTable.toUpper())
+        throw DbError(QStringLiteral("“%1”不是单据表").arg(headerTable));
+}
+
+QString nextNumber(const QSqlDatabase &db, const QString &headerTable)
+{
+    requireHeaderTable(headerTable);
+    const QString table = headerTable.toUpper();
+    const QString value = Dialect::billNoValueExpr(db);
+
+    // Both statements are answered from the numbering index.
+    const QVariant bad = Sql::scalar(db, QStringLiteral("SELECT BILLNO FROM %1 WHERE %2 = -1 LIMIT 1").arg(table, value));
+    if (bad.isValid())
+        throw DbError(QStringLiteral("单据表 %1 中的单号“%2”不是数字，无法生成新单号").arg(table, bad.toString().trimmed()));
+
+    const QVariant max = Sql::scalar(db, QStringLiteral("SELECT MAX(%2) FROM %1").arg(table, value));
+    const qlonglong top = (max.isValid() && !max.isNull()) ? max.toLongLong() : 1000;
+    return QString::number(top + 1);
+}
+
+QString InsertNumberedBill(const QSqlDatabase &db, const QString &headerTable,
+                           const std::function<void(const QString &)> &write)
+{
+    QString number;
+    RunInTransaction(db, [&] {
+        number = nextNumber(db, headerTable);
+        write(number);
+    }, Retry::OnNumberRace);
+    return number;
+}
+
+} // namespace BillNumbers

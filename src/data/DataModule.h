@@ -1,0 +1,53 @@
+#pragma once
+
+#include "SharedLists.h"
+#include "Types.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QSqlDatabase>
+
+// The data module: the connections, the run-wide values and the shared services every
+// window calls. One instance lives for the whole run (DM()); tests make their own.
+class TDM : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDM(QObject *parent = nullptr);
+    ~TDM() override;
+
+    static TDM *instance();
+
+    // Connections. The local file serves both as dbLocal and as adoLocal.
+    void setConnections(const QSqlDatabase &server, const QSqlDatabase &local);
+    QSqlDatabase dbMain() const { return m_server; }
+    QSqlDatabase dbLocal() const { return m_local; }
+    QSqlDatabase adoLocal() const { return m_local; }
+    // The database the shared services read: the local file after a local-mode login.
+    QSqlDatabase commandDb() const { return LocalMode ? m_local : m_server; }
+
+    // Run-wide values.
+    TStaff Operator;
+    TStaff Cashier;
+    bool LocalMode = false;
+    TCompany Company;
+    QDateTime LastCloseDate;
+
+    // Services (all throw DbError when the database fails).
+    bool StaffHasRole(const QString &code) const;
+    QString GetSysParam(const QString &code) const;
+    QString NextBillNo(const QString &headerTable) const;
+    QDateTime ServerNow() const;
+    void RefreshBaseData();
+    // MAX(MONDATE) over the sales bills, or the server date minus 10000 days.
+    QDateTime ReadLastCloseDate() const;
+
+    SharedLists *lists() const { return m_lists; }
+
+private:
+    QSqlDatabase m_server;
+    QSqlDatabase m_local;
+    SharedLists *m_lists;
+};
+
+TDM &DM();
