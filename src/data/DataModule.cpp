@@ -1,6 +1,8 @@
 #include "DataModule.h"
 
 #include "BillNumbers.h"
+#include "Connections.h"
+#include "SchemaInstaller.h"
 #include "DbError.h"
 #include "Dialect.h"
 #include "LocalCounters.h"
@@ -36,6 +38,16 @@ void TDM::setConnections(const QSqlDatabase &server, const QSqlDatabase &local)
 {
     m_server = server;
     m_local = local;
+}
+
+void TDM::OpenDatabases()
+{
+    const ServerSettings settings = ServerSettings::load(DataFolder::iniFile());
+    QSqlDatabase server = Connections::openServer(settings, QStringLiteral("dbMain"));
+    SchemaInstaller::install(server, SchemaInstaller::Target::Server);
+    QSqlDatabase local = Connections::openLocal(DataFolder::localFile(), QStringLiteral("dbLocal"));
+    SchemaInstaller::install(local, SchemaInstaller::Target::Local);
+    setConnections(server, local);
 }
 
 bool TDM::StaffHasRole(const QString &code) const

@@ -20,6 +20,10 @@ public:
 
     // Connections. The local file serves both as dbLocal and as adoLocal.
     void setConnections(const QSqlDatabase &server, const QSqlDatabase &local);
+    // Opens the server database that kilnbook.ini in the data folder names (the embedded
+    // file when there is none) and the workstation's local file, creating or upgrading
+    // the schema of both. Throws DbError.
+    void OpenDatabases();
     QSqlDatabase dbMain() const { return m_server; }
     QSqlDatabase dbLocal() const { return m_local; }
     QSqlDatabase adoLocal() const { return m_local; }

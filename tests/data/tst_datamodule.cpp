@@ -1,5 +1,6 @@
 // The data module's services against a real database: role checks, parameters,
 // server time, and the refresh of the shared lists and run-wide values.
+#include "Connections.h"
 #include "DataModule.h"
 #include "DbError.h"
 #include "Dialect.h"
@@ -7,6 +8,8 @@
 #include "TestDatabase.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QSqlRecord>
 #include <QTest>
 #include <memory>
@@ -34,6 +37,7 @@ private slots:
     void refreshInNetworkMode();
     void refreshInLocalMode();
     void fixedLists();
+    void opensWhatTheIniNames();
 
 private:
     QStringList column(QSqlQueryModel *m, const QString &field)
@@ -156,6 +160,39 @@ void TestDataModule::fixedLists()
     QCOMPARE(column(dm->lists()->list(QStringLiteral("qryProdCls")), QStringLiteral("PRODCLS")),
              QStringList({"优等品", "正品", "合格品"}));
     QCOMPARE(dm->lists()->list(QStringLiteral("noSuchList")), nullptr);
+}
+
+void TestDataModule::opensWhatTheIniNames()
+{
+    // A data folder of its own: kilnbook.ini names the server of the engine under test.
+    QTemporaryDir folder;
+    DataFolder::setPath(folder.path());
+    ServerSettings s = db->settings();
+    if (!s.isPostgres())
+        s.database = QStringLiteral("shop.db"); // relative to the data folder
+    s.save(DataFolder::iniFile());
+
+    TDM opened;
+    opened.OpenDatabases();
+    QCOMPARE(opened.dbMain().driverName(), s.driver);
+    QCOMPARE(Sql::scalar(opened.dbMain(), QStringLiteral("SELECT COUNT(*) FROM SYSPARAM")).toInt(), 5);
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("local.db"))));
+    if (!s.isPostgres())
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("shop.db"))));
+    Connections::close(QStringLiteral("dbMain"));
+    Connections::close(QStringLiteral("dbLocal"));
+
+    // A password file that cannot be read is named in the error.
+    s.driver = QStringLiteral("QPSQL");
+    s.passwordFile = QStringLiteral("missing-password.txt");
+    s.save(DataFolder::iniFile());
+    try {
+        TDM broken;
+        broken.OpenDatabases();
+        QFAIL("opened without its password file");
+    } catch (const DbError &e) {
+        QVERIFY2(e.text().contains(QLatin1String("missing-password.txt")), qPrintable(e.text()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDataModule)
