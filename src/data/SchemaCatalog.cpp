@@ -127,8 +127,11 @@ QList<Table> buildTables()
                                  C("BILLPAYNO", 10), S("PAYSTATE"), F("DISCONT"), S("APPSTF"),
                                  F("SELLAMT"), F("PACKAMT"), S("STOREID"), C("DSPT", 60), C("DSPT2", 60),
                                  S("AMTER"), T("AMTDATE"), S("INACNTER"), T("INACNTDATE"), T("MONDATE"),
-                                 S("MONSTF")};
-    t << header("BILLSELLP", sellP, {idx({"BILLDATE"}), idx({"CUSID"}), idx({"BILLSTATE"})}, Both);
+                                 S("MONSTF"),
+                                 // Unique id given when the bill is created in the local file; the
+                                 // upload uses it to never store one bill twice.
+                                 C("LOCALID", 36)};
+    t << header("BILLSELLP", sellP, {idx({"BILLDATE"}), idx({"CUSID"}), idx({"BILLSTATE"}), idx({"LOCALID"}, true)}, Both);
     t << lines("BILLSELLC", {req(C("BILLNO", 10)), S("SNO"), S("INVID"), S("PRODCLS"), C("COLORNO", 10),
                              C("SIZENO", 10), D("QTY"), D("PRICE"), D("PACKFEE"), S("STOREID"),
                              C("DSPT", 60), D("SHOWQTY"), C("SHOWUNIT", 10), D("SHOWPRICE"), D("P2B")},
@@ -137,8 +140,8 @@ QList<Table> buildTables()
                                S("CUSID"), S("SELLER"), C("BILLSELLNO", 10), C("BILLPAYNO", 10),
                                T("EXPECDATE"), S("PAYSTATE"), F("DISCONT"), S("APPSTF"), F("ORDERATM"),
                                S("STOREID"), C("DSPT", 60), S("AMTER"), T("AMTDATE"), S("INACNTER"),
-                               T("INACNTDATE"), T("MONDATE"), S("MONSTF")},
-                {idx({"BILLDATE"}), idx({"CUSID"})}, Both);
+                               T("INACNTDATE"), T("MONDATE"), S("MONSTF"), C("LOCALID", 36)},
+                {idx({"BILLDATE"}), idx({"CUSID"}), idx({"LOCALID"}, true)}, Both);
     t << lines("BILLORDERC", {req(C("BILLNO", 10)), S("SNO"), S("INVID"), S("PRODCLS"), C("COLORNO", 10),
                               C("SIZENO", 10), F("QTY"), F("PRICE"), C("DSPT", 60), F("SHOWQTY"),
                               C("SHOWUNIT", 10), F("SHOWPRICE"), F("P2B")},

@@ -1,6 +1,7 @@
 #include "SchemaInstaller.h"
 
 #include "DbError.h"
+#include "Passwords.h"
 #include "Dialect.h"
 #include "SchemaCatalog.h"
 #include "Seed.h"
@@ -88,6 +89,9 @@ int install(const QSqlDatabase &db, Target target)
         });
         v = version(db);
     }
+    // Staff rows may arrive from an older database with plain-text passwords; none
+    // stays readable.
+    Passwords::hashPlainTextPasswords(db);
     return v;
 }
 
