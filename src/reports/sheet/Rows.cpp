@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QSqlField>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QSqlRecord>
 
 int Rows::indexOf(const QString &name) const
@@ -85,8 +86,7 @@ RowList RowList::fromQuery(QSqlQuery &query)
     const QSqlRecord rec = query.record();
     for (int c = 0; c < rec.count(); ++c)
         rows.m_fields.append(fieldFromRecord(rec, c));
-    // SQLite reports a column's type from its first value only; a numeric column whose
-    // first value is null is recognised from the values that follow.
+    // SQLite may not know a computed column's type: its first value tells.
     QList<bool> seen(rec.count(), false);
     while (query.next()) {
         QVariantList values;
@@ -95,8 +95,11 @@ RowList RowList::fromQuery(QSqlQuery &query)
             QVariant v = query.value(c);
             if (!seen[c] && !v.isNull()) {
                 seen[c] = true;
-                rows.m_fields[c].numeric = isNumericType(v.metaType().id());
-                rows.m_fields[c].alignment = rows.m_fields[c].numeric ? Qt::AlignRight : Qt::AlignLeft;
+                RowField &f = rows.m_fields[c];
+                if (!f.numeric && isNumericType(v.metaType().id())) {
+                    f.numeric = true;
+                    f.alignment = Qt::AlignRight;
+                }
             }
             values.append(std::move(v));
         }
@@ -109,11 +112,13 @@ ModelRows::ModelRows(QAbstractItemModel *model) : m_model(model)
 {
     while (m_model->canFetchMore(QModelIndex()))
         m_model->fetchMore(QModelIndex());
+    const auto *query = qobject_cast<const QSqlQueryModel *>(model);
     for (int c = 0; c < m_model->columnCount(); ++c) {
-        RowField f;
-        f.name = m_model->headerData(c, Qt::Horizontal, Qt::EditRole).toString();
+        RowField f = query ? fieldFromRecord(query->record(), c) : RowField();
+        if (!query)
+            f.name = m_model->headerData(c, Qt::Horizontal, Qt::EditRole).toString();
         f.label = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        for (int r = 0; r < m_model->rowCount(); ++r) {
+        for (int r = 0; r < m_model->rowCount() && !f.numeric; ++r) {
             const QVariant v = m_model->index(r, c).data(Qt::EditRole);
             if (!v.isNull()) {
                 f.numeric = isNumericType(v.metaType().id());
