@@ -42,12 +42,43 @@ void TDM::setConnections(const QSqlDatabase &server, const QSqlDatabase &local)
 
 void TDM::OpenDatabases()
 {
+    OpenLocal();
+    OpenServer();
+}
+
+void TDM::OpenServer()
+{
     const ServerSettings settings = ServerSettings::load(DataFolder::iniFile());
-    QSqlDatabase server = Connections::openServer(settings, QStringLiteral("dbMain"));
-    SchemaInstaller::install(server, SchemaInstaller::Target::Server);
-    QSqlDatabase local = Connections::openLocal(DataFolder::localFile(), QStringLiteral("dbLocal"));
-    SchemaInstaller::install(local, SchemaInstaller::Target::Local);
-    setConnections(server, local);
+    try {
+        if (settings.driver != QLatin1String("QSQLITE") && settings.driver != QLatin1String("QPSQL"))
+            throw DbError(QStringLiteral("kilnbook.ini 中的数据库驱动“%1”无效，应为 QSQLITE 或 QPSQL").arg(settings.driver));
+        m_server = Connections::openServer(settings, QStringLiteral("dbMain"));
+        SchemaInstaller::install(m_server, SchemaInstaller::Target::Server);
+    } catch (const DbError &e) {
+        m_server = QSqlDatabase();
+        Connections::close(QStringLiteral("dbMain"));
+        throw DbError(QStringLiteral("无法打开服务器数据库：%1").arg(e.text()), e.nativeCode());
+    }
+}
+
+void TDM::OpenLocal()
+{
+    try {
+        m_local = Connections::openLocal(DataFolder::localFile(), QStringLiteral("dbLocal"));
+        SchemaInstaller::install(m_local, SchemaInstaller::Target::Local);
+    } catch (const DbError &e) {
+        m_local = QSqlDatabase();
+        Connections::close(QStringLiteral("dbLocal"));
+        throw DbError(QStringLiteral("无法打开本地数据库文件 %1：%2").arg(DataFolder::localFile(), e.text()), e.nativeCode());
+    }
+}
+
+void TDM::EnsureOpen(bool localMode)
+{
+    if (!m_local.isOpen())
+        OpenLocal();
+    if (!localMode && !m_server.isOpen())
+        OpenServer();
 }
 
 bool TDM::StaffHasRole(const QString &code) const

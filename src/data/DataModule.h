@@ -24,6 +24,13 @@ public:
     // file when there is none) and the workstation's local file, creating or upgrading
     // the schema of both. Throws DbError.
     void OpenDatabases();
+    // The two halves of OpenDatabases. Each error names the database that could not be
+    // opened, followed by the engine's text.
+    void OpenServer();
+    void OpenLocal();
+    // Opens what the chosen mode needs and is not open yet (the login calls this, so a
+    // server that was down at start can be reached later).
+    void EnsureOpen(bool localMode);
     QSqlDatabase dbMain() const { return m_server; }
     QSqlDatabase dbLocal() const { return m_local; }
     QSqlDatabase adoLocal() const { return m_local; }
