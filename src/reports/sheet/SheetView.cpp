@@ -10,12 +10,44 @@
 static constexpr int kHeaderHeight = 20;
 static constexpr int kHeaderWidth = 48;
 
+// The strips of column letters and row numbers beside the viewport.
+class SheetHeader : public QWidget
+{
+public:
+    SheetHeader(SheetView *view, Qt::Orientation o) : QWidget(view), m_view(view), m_orientation(o) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        m_view->paintHeader(p, m_orientation);
+    }
+    void mousePressEvent(QMouseEvent *e) override { forward(e, false); }
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        if (e->buttons() & Qt::LeftButton)
+            forward(e, true);
+    }
+
+private:
+    void forward(QMouseEvent *e, bool drag)
+    {
+        m_view->pressAt(mapTo(m_view, e->position().toPoint()), drag || (e->modifiers() & Qt::ShiftModifier), drag);
+    }
+    SheetView *m_view;
+    Qt::Orientation m_orientation;
+};
+
 SheetView::SheetView(Sheet *sheet, QWidget *parent) : QAbstractScrollArea(parent), m_sheet(sheet)
 {
     setObjectName(QStringLiteral("F1Book"));
     setViewportMargins(kHeaderWidth, kHeaderHeight, 0, 0);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
+    m_columnHeader = new SheetHeader(this, Qt::Horizontal);
+    m_rowHeader = new SheetHeader(this, Qt::Vertical);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_columnHeader, qOverload<>(&QWidget::update));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_rowHeader, qOverload<>(&QWidget::update));
     sheetChanged();
 }
 
@@ -37,6 +69,8 @@ void SheetView::sheetChanged()
         m_colLefts[size_t(c)] = m_colLefts[size_t(c - 1)] + SheetPainter::columnWidthPt(m_sheet->columnWidth(c));
     updateScrollBars();
     viewport()->update();
+    m_columnHeader->update();
+    m_rowHeader->update();
 }
 
 void SheetView::setZoom(int percent)
@@ -44,6 +78,8 @@ void SheetView::setZoom(int percent)
     m_sheet->viewScale = std::clamp(percent, 10, 400);
     updateScrollBars();
     viewport()->update();
+    m_columnHeader->update();
+    m_rowHeader->update();
 }
 
 void SheetView::updateScrollBars()
@@ -60,6 +96,9 @@ void SheetView::updateScrollBars()
 void SheetView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    const QRect vp = viewport()->geometry();
+    m_columnHeader->setGeometry(vp.left(), vp.top() - kHeaderHeight, vp.width(), kHeaderHeight);
+    m_rowHeader->setGeometry(vp.left() - kHeaderWidth, vp.top(), kHeaderWidth, vp.height());
     updateScrollBars();
 }
 
@@ -104,29 +143,31 @@ void SheetView::paintEvent(QPaintEvent *)
     p.fillRect(sel, QColor(0, 90, 200, 40));
     p.setPen(QPen(QColor(0, 90, 200), 2 / z));
     p.drawRect(sel);
-    p.end();
+}
 
-    // Headings, unscaled, on the frame around the viewport.
-    QPainter h(this);
-    const QRect vp = viewport()->geometry();
-    h.fillRect(QRect(0, 0, width(), vp.top()), palette().button());
-    h.fillRect(QRect(0, 0, vp.left(), height()), palette().button());
+void SheetView::paintHeader(QPainter &h, Qt::Orientation orientation)
+{
+    const double z = zoom();
+    const double x0 = horizontalScrollBar()->value() / z, y0 = verticalScrollBar()->value() / z;
+    const QWidget *strip = orientation == Qt::Horizontal ? m_columnHeader : m_rowHeader;
+    h.fillRect(strip->rect(), palette().button());
     h.setPen(palette().buttonText().color());
-    for (int c = columnAt(x0); c <= c2; ++c) {
-        const int left = vp.left() + int((m_colLefts[size_t(c - 1)] - x0) * z);
-        const int right = vp.left() + int((m_colLefts[size_t(c)] - x0) * z);
-        if (right <= left)
-            continue;
-        h.drawText(QRect(left, 0, right - left, vp.top()), Qt::AlignCenter, Sheet::columnName(c));
-        h.drawLine(right, 0, right, vp.top());
+    if (orientation == Qt::Horizontal) {
+        for (int c = columnAt(x0); c <= columnAt(x0 + strip->width() / z); ++c) {
+            const int left = int((m_colLefts[size_t(c - 1)] - x0) * z), right = int((m_colLefts[size_t(c)] - x0) * z);
+            if (right <= left)
+                continue;
+            h.drawText(QRect(left, 0, right - left, kHeaderHeight), Qt::AlignCenter, Sheet::columnName(c));
+            h.drawLine(right, 0, right, kHeaderHeight);
+        }
+        return;
     }
-    for (int r = r1; r <= r2; ++r) {
-        const int top = vp.top() + int((m_rowTops[size_t(r - 1)] - y0) * z);
-        const int bottom = vp.top() + int((m_rowTops[size_t(r)] - y0) * z);
+    for (int r = rowAt(y0); r <= rowAt(y0 + strip->height() / z); ++r) {
+        const int top = int((m_rowTops[size_t(r - 1)] - y0) * z), bottom = int((m_rowTops[size_t(r)] - y0) * z);
         if (bottom <= top)
             continue;
-        h.drawText(QRect(0, top, vp.left(), bottom - top), Qt::AlignCenter, QString::number(r));
-        h.drawLine(0, bottom, vp.left(), bottom);
+        h.drawText(QRect(0, top, kHeaderWidth, bottom - top), Qt::AlignCenter, QString::number(r));
+        h.drawLine(0, bottom, kHeaderWidth, bottom);
     }
 }
 
@@ -147,20 +188,26 @@ void SheetView::selectAt(QPoint pos, bool extend)
     default: m_sheet->select({r1, c1, r2, c2}); break;
     }
     viewport()->update();
+    m_columnHeader->update();
+    m_rowHeader->update();
     emit selectionChanged();
 }
 
-// Presses on the cells arrive in viewport coordinates, presses on the heading strips in
-// this widget's; the global position serves both.
+void SheetView::pressAt(QPoint pos, bool extend, bool drag)
+{
+    if (!drag)
+        m_drag = pos.x() < kHeaderWidth ? Drag::Rows : pos.y() < kHeaderHeight ? Drag::Columns : Drag::Cells;
+    selectAt(pos, extend);
+}
+
+// Positions in this widget's coordinates: the viewport sits inside the heading margins.
 void SheetView::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint pos = mapFromGlobal(event->globalPosition().toPoint());
-    m_drag = pos.x() < kHeaderWidth ? Drag::Rows : pos.y() < kHeaderHeight ? Drag::Columns : Drag::Cells;
-    selectAt(pos, event->modifiers() & Qt::ShiftModifier);
+    pressAt(viewport()->mapTo(this, event->position().toPoint()), event->modifiers() & Qt::ShiftModifier, false);
 }
 
 void SheetView::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() & Qt::LeftButton)
-        selectAt(mapFromGlobal(event->globalPosition().toPoint()), true);
+        pressAt(viewport()->mapTo(this, event->position().toPoint()), true, true);
 }

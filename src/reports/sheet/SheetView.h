@@ -3,6 +3,8 @@
 #include "Sheet.h"
 
 #include <QAbstractScrollArea>
+
+class QPainter;
 #include <vector>
 
 // Shows a sheet with row and column headings, draws only the visible cells, and lets the
@@ -17,6 +19,9 @@ public:
     // Call after cells, widths or heights changed.
     void sheetChanged();
     void setZoom(int percent);
+    // A press at a position of this widget (headings included); drag extends the selection.
+    void pressAt(QPoint pos, bool extend, bool drag);
+    void paintHeader(QPainter &painter, Qt::Orientation orientation);
 
 signals:
     void selectionChanged();
@@ -35,6 +40,8 @@ private:
     void selectAt(QPoint pos, bool extend);
 
     Sheet *m_sheet;
+    QWidget *m_columnHeader = nullptr;
+    QWidget *m_rowHeader = nullptr;
     std::vector<double> m_rowTops;  // points; one more than rows shown
     std::vector<double> m_colLefts;
     int m_rows = 0, m_cols = 0;
