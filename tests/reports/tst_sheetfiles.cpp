@@ -1,45 +1,12 @@
+#include "PdfText.h"
 #include "ReportFixtures.h"
 #include "Sheet.h"
 #include "SheetFiles.h"
 #include "SheetFill.h"
 #include "SheetPrinter.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-// Reads back what the writers produced with the system's own tools.
-static QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// PDF text comes back with some ideographs as their look-alike radicals (页 as U+2EDA,
-// 人 as U+2F08); fold them back before comparing.
-static QString pdfText(const QString &path, int first = 0, int last = 0)
-{
-    QStringList args;
-    if (first > 0)
-        args << "-f" << QString::number(first) << "-l" << QString::number(last);
-    QString text = run("pdftotext", args << path << "-");
-    for (QChar &ch : text)
-        if (ch.unicode() >= 0x2F00 && ch.unicode() <= 0x2FDF) // Kangxi radicals
-            ch = QString(ch).normalized(QString::NormalizationForm_KC).at(0);
-        else if (ch.unicode() == 0x2EDA)
-            ch = QChar(u'页');
-    return text;
-}
-
-static int pdfPages(const QString &path)
-{
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run("pdfinfo", {path}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 class TestSheetFiles : public QObject
 {
@@ -78,10 +45,10 @@ void TestSheetFiles::xlsxHoldsValuesFormulasWidths()
     QString error;
     QVERIFY2(SheetFiles::writeXlsx(s, path, &error), qPrintable(error));
 
-    const QString sheet = run("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
-    const QString strings = run("unzip", {"-p", path, "xl/sharedStrings.xml"});
-    const QString workbook = run("unzip", {"-p", path, "xl/workbook.xml"});
-    const QString styles = run("unzip", {"-p", path, "xl/styles.xml"});
+    const QString sheet = PdfText::run("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
+    const QString strings = PdfText::run("unzip", {"-p", path, "xl/sharedStrings.xml"});
+    const QString workbook = PdfText::run("unzip", {"-p", path, "xl/workbook.xml"});
+    const QString styles = PdfText::run("unzip", {"-p", path, "xl/styles.xml"});
     QVERIFY2(sheet.contains("<f>SUM(C5:C8)</f><v>9.25</v>"), qPrintable(sheet.left(3000)));
     QVERIFY(sheet.contains("<f>AVERAGE(D5:D8)</f>"));
     QVERIFY(sheet.contains(QRegularExpression("<c r=\"C7\"[^>]*><v>4.5</v>")));
@@ -129,14 +96,14 @@ void TestSheetFiles::pdfRepeatsHeadingsOnEveryPage()
     const QString path = m_dir.filePath("sheet.pdf");
     QString error;
     QVERIFY2(SheetFiles::writePdf(s, path, &error), qPrintable(error));
-    const int pages = pdfPages(path);
+    const int pages = PdfText::pages(path);
     QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
-    const QString last = pdfText(path, pages, pages);
+    const QString last = PdfText::text(path, pages, pages);
     QVERIFY2(last.contains("产品名称"), qPrintable(last.left(500)));
     QVERIFY2(last.contains(QStringLiteral("共%1页").arg(pages)), qPrintable(last.right(200)));
     QVERIFY(last.contains("合计： 200项"));
     QVERIFY(last.contains("制表人：张三"));
-    const QString first = pdfText(path, 1, 1);
+    const QString first = PdfText::text(path, 1, 1);
     QVERIFY(first.contains("二百行报表"));
     QVERIFY(first.contains("第1页"));
     QVERIFY(!last.contains("二百行报表")); // the title row is not among the repeated rows
@@ -144,7 +111,7 @@ void TestSheetFiles::pdfRepeatsHeadingsOnEveryPage()
     // A larger print scale needs more pages.
     s.pageSetup().scale = 200;
     QVERIFY(SheetFiles::writePdf(s, path, &error));
-    QVERIFY(pdfPages(path) > pages);
+    QVERIFY(PdfText::pages(path) > pages);
 }
 
 void TestSheetFiles::cleanFileNames_data()

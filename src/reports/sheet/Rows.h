@@ -63,6 +63,7 @@ public:
 
     int rowCount() const override { return int(m_rows.size()); }
     QVariant value(int row, int column) const override;
+    using Rows::value;
 
     // Walks the query once (it may be forward-only) and keeps every row. Numeric
     // columns become right-aligned numeric fields; labels are the column names.
@@ -80,6 +81,7 @@ public:
     explicit ModelRows(QAbstractItemModel *model);
     int rowCount() const override;
     QVariant value(int row, int column) const override;
+    using Rows::value;
 
 private:
     QAbstractItemModel *m_model;
