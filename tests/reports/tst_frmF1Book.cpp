@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -98,8 +99,12 @@ void TestFrmF1Book::fillsHalfASecondAfterShowing()
     const QString shots = qEnvironmentVariable("KB_SCREENSHOTS");
     const QPixmap shot = v->grab();
     QVERIFY(!shot.isNull());
-    if (!shots.isEmpty())
+    if (!shots.isEmpty()) {
         shot.save(shots + "/viewer_200_rows.png");
+        v->findChild<QSpinBox *>("speScale")->setValue(150);
+        v->view()->verticalScrollBar()->setValue(v->view()->verticalScrollBar()->maximum() - 150);
+        v->grab().save(shots + "/viewer_200_rows_150_end.png");
+    }
 
     QPointer<TfrmF1Book> alive(v);
     v->findChild<QPushButton *>("btnClose")->click();
@@ -161,6 +166,17 @@ void TestFrmF1Book::settingsRoundTripPerTitle()
     QFile ini(m_dir.filePath("F1Book.ini"));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(!ini.readAll().contains("=60"));
+    ini.close();
+
+    // A settings file that cannot be written is reported, not announced as saved.
+    QVERIFY(QFile::remove(ini.fileName()));
+    QVERIFY(QDir().mkpath(ini.fileName()));
+    m_spy->clear();
+    m_spy->answer(mrOk);
+    other->btnSaveSetClick();
+    QCOMPARE(m_spy->messages.last().kind, int(mbError));
+    QVERIFY(m_spy->messages.last().text.contains("F1Book.ini"));
+    QVERIFY(QDir().rmdir(ini.fileName()));
 }
 
 void TestFrmF1Book::damagedSettingsAreIgnored()

@@ -59,7 +59,7 @@ double SheetView::zoom() const
 void SheetView::sheetChanged()
 {
     // A few empty rows and columns beyond the used part, as a spreadsheet shows them.
-    m_rows = m_sheet->maxRow() + 20;
+    m_rows = m_sheet->maxRow() + 3;
     m_cols = std::max(m_sheet->maxCol() + 5, 10);
     m_rowTops.assign(size_t(m_rows + 1), 0);
     for (int r = 1; r <= m_rows; ++r)
