@@ -122,10 +122,11 @@ QList<Table> buildTables()
     t << dict("UNIT", {req(I("ID")), V("NAME", 50)}, Local);
 
     // ---- sales -------------------------------------------------------------------
+    // DSPT of the sales and order headers leaves room for the local number an upload adds.
     const QList<Column> sellP = {req(C("BILLNO", 10)), T("BILLDATE"), S("BILLER"), S("BILLSTATE"),
                                  S("CUSID"), S("SELLER"), C("BILLORDNO", 10), C("BILLOUTNO", 10),
                                  C("BILLPAYNO", 10), S("PAYSTATE"), F("DISCONT"), S("APPSTF"),
-                                 F("SELLAMT"), F("PACKAMT"), S("STOREID"), C("DSPT", 60), C("DSPT2", 60),
+                                 F("SELLAMT"), F("PACKAMT"), S("STOREID"), C("DSPT", 80), C("DSPT2", 60),
                                  S("AMTER"), T("AMTDATE"), S("INACNTER"), T("INACNTDATE"), T("MONDATE"),
                                  S("MONSTF"),
                                  // Unique id given when the bill is created in the local file; the
@@ -139,7 +140,7 @@ QList<Table> buildTables()
     t << header("BILLORDERP", {req(C("BILLNO", 10)), T("BILLDATE"), S("BILLER"), S("BILLSTATE"),
                                S("CUSID"), S("SELLER"), C("BILLSELLNO", 10), C("BILLPAYNO", 10),
                                T("EXPECDATE"), S("PAYSTATE"), F("DISCONT"), S("APPSTF"), F("ORDERATM"),
-                               S("STOREID"), C("DSPT", 60), S("AMTER"), T("AMTDATE"), S("INACNTER"),
+                               S("STOREID"), C("DSPT", 80), S("AMTER"), T("AMTDATE"), S("INACNTER"),
                                T("INACNTDATE"), T("MONDATE"), S("MONSTF"), C("LOCALID", 36)},
                 {idx({"BILLDATE"}), idx({"CUSID"}), idx({"LOCALID"}, true)}, Both);
     t << lines("BILLORDERC", {req(C("BILLNO", 10)), S("SNO"), S("INVID"), S("PRODCLS"), C("COLORNO", 10),
