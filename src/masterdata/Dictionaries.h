@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Types.h"
+
+#include <QString>
+
+class QWidget;
+
+// The windows of the "字典维护" menu, by menu item name (nProduct, N7, nStore, ...):
+// shown modally and destroyed. False for a name that is no dictionary.
+bool OpenDictionary(const QString &menuItemName, QWidget *parent = nullptr);
+
+// The product picker of the bill and query windows: true with out filled after OK.
+bool PickProduct(TInventory &out, const QString &keyword = {}, QWidget *parent = nullptr);
