@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
+#include <algorithm>
 
 namespace {
 
@@ -54,12 +55,22 @@ public:
             throw DbError::fromSql(m_query.lastError(), m_sql);
     }
 
+    void set(int column, const QVariant &value)
+    {
+        m_query.bindValue(column, portable(m_table.columns.at(column), value));
+    }
+
+    void write()
+    {
+        if (!m_query.exec())
+            throw DbError::fromSql(m_query.lastError(), m_sql);
+    }
+
     void write(const QVariantList &row)
     {
         for (int i = 0; i < row.size(); ++i)
-            m_query.bindValue(i, portable(m_table.columns.at(i), row.at(i)));
-        if (!m_query.exec())
-            throw DbError::fromSql(m_query.lastError(), m_sql);
+            set(i, row.at(i));
+        write();
     }
 
 private:
@@ -138,6 +149,8 @@ QList<LocalBill> readLocalBills(const QSqlDatabase &local, const BillTables &t, 
 // repeated upload recognises what already arrived.
 void giveLocalIds(const QSqlDatabase &local, const BillTables &t, QList<LocalBill> &bills)
 {
+    if (std::all_of(bills.cbegin(), bills.cend(), [](const LocalBill &b) { return !b.localId.isEmpty(); }))
+        return;
     const int localIdAt = headerColumns(*t.header).localId;
     RunInTransaction(local, [&] {
         for (LocalBill &b : bills) {
@@ -271,16 +284,13 @@ bool SyncBaseData(const QSqlDatabase &server, const QSqlDatabase &local, const Q
         Transaction tx(local);
         Sql::run(local, QStringLiteral("DELETE FROM %1").arg(name));
         RowWriter writer(local, target, n);
-        QVariantList row;
-        row.reserve(n);
         int done = 0;
         if (progress)
             progress(0, total);
         while (source.next()) {
-            row.clear();
             for (int i = 0; i < n; ++i)
-                row << source.value(i);
-            writer.write(row);
+                writer.set(i, source.value(i));
+            writer.write();
             if (progress)
                 progress(++done, std::max(total, done));
         }
