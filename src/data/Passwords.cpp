@@ -25,15 +25,24 @@ QString rtrimmed(const QString &s)
     return s.left(n);
 }
 
+Cost g_cost = Cost::Interactive;
+
 } // namespace
+
+void setCost(Cost cost)
+{
+    g_cost = cost;
+}
 
 QString hash(const QString &password)
 {
     initSodium();
     const QByteArray utf8 = password.toUtf8();
     char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(out, utf8.constData(), quint64(utf8.size()), crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                          crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
+    const bool minimal = g_cost == Cost::Minimal;
+    if (crypto_pwhash_str(out, utf8.constData(), quint64(utf8.size()),
+                          minimal ? crypto_pwhash_OPSLIMIT_MIN : crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                          minimal ? crypto_pwhash_MEMLIMIT_MIN : crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
         throw DbError(QStringLiteral("内存不足，无法保存密码"));
     return QString::fromLatin1(out);
 }

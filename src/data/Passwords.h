@@ -15,6 +15,12 @@ bool verify(const QString &stored, const QString &password);
 
 bool isHash(const QString &stored);
 
+// The work a new hash costs. Interactive is what a login can afford and is always used
+// by the program; tests that create many staff rows choose Minimal (a hash records its
+// own cost, so verifying works either way).
+enum class Cost { Interactive, Minimal };
+void setCost(Cost cost);
+
 // Replaces every plain-text password of STAFF by its hash, in one transaction, so a
 // database imported with plain-text passwords keeps none. Trailing blanks of the old
 // fixed-width column are not part of the password. Returns the number of rows changed.

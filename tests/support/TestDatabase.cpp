@@ -1,6 +1,7 @@
 #include "TestDatabase.h"
 
 #include "DbError.h"
+#include "Passwords.h"
 #include "SchemaInstaller.h"
 #include "Sql.h"
 
@@ -52,6 +53,8 @@ TestDatabase::TestDatabase()
 {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary folder");
+    // Tests create many staff rows; the hashes need not be expensive to be real.
+    Passwords::setCost(Passwords::Cost::Minimal);
     DataFolder::setPath(m_dir.path());
     const int n = ++g_counter;
     m_serverName = QStringLiteral("test-server-%1").arg(n);

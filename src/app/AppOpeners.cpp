@@ -1,0 +1,8 @@
+#include "AppOpeners.h"
+
+#include "frmMain.h"
+
+void WireOpeners(TfrmMain &main)
+{
+    Q_UNUSED(main);
+}
