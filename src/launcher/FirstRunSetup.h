@@ -52,14 +52,12 @@ public:
     // false when the operator gave up; throws SetupError when a step fails.
     bool run(const std::function<std::optional<AdminAccount>()> &askAdmin);
 
-    // The single steps, for callers that go between them.
+private:
     void prepareServer();
     bool needsAdministrator() const;
     void createAdministrator(const AdminAccount &admin);
     void prepareLocal();
     void markInitialized();
-
-private:
     void progress(int percent) const;
 
     QString m_dataDir;
