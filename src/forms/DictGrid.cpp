@@ -10,11 +10,6 @@
 #include <QLineEdit>
 #include <QPointer>
 
-namespace {
-// The editor open in a grid, so that a confirm can write what is being typed.
-QPointer<QWidget> g_openEditor;
-} // namespace
-
 QWidget *TDictDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     const auto *model = qobject_cast<const TDictModel *>(index.model());
@@ -33,7 +28,7 @@ QWidget *TDictDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
             ed->setMaxLength(n);
         editor = ed;
     }
-    g_openEditor = editor;
+    m_openEditor = editor;
     return editor;
 }
 
@@ -123,6 +118,14 @@ void TDictGrid::goToRow(int row, int column)
     scrollTo(idx);
 }
 
+QWidget *TDictGrid::openEditor() const
+{
+    if (state() != QAbstractItemView::EditingState)
+        return nullptr;
+    QWidget *ed = static_cast<TDictDelegate *>(itemDelegate())->openEditor();
+    return ed && ed->isVisible() ? ed : nullptr;
+}
+
 bool TDictGrid::post(int row)
 {
     if (!m_model->isDirty(row))
@@ -137,8 +140,7 @@ bool TDictGrid::postCurrent()
 {
     if (!m_model)
         return true;
-    if (state() == QAbstractItemView::EditingState && g_openEditor && isAncestorOf(g_openEditor)) {
-        QWidget *ed = g_openEditor;
+    if (QWidget *ed = openEditor()) {
         commitData(ed);
         QTableView::closeEditor(ed, QAbstractItemDelegate::NoHint);
     }
@@ -149,8 +151,8 @@ void TDictGrid::cancelCurrent()
 {
     if (!m_model)
         return;
-    if (state() == QAbstractItemView::EditingState && g_openEditor && isAncestorOf(g_openEditor))
-        QTableView::closeEditor(g_openEditor, QAbstractItemDelegate::RevertModelCache);
+    if (QWidget *ed = openEditor())
+        QTableView::closeEditor(ed, QAbstractItemDelegate::RevertModelCache);
     const int row = currentRowIndex();
     const int column = qMax(0, currentIndex().column());
     const bool inserted = m_model->isInserted(row);
@@ -200,6 +202,9 @@ void TDictGrid::keyPressEvent(QKeyEvent *event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // From an open cell editor the delegate commits and then moves on (closeEditor).
+        if (state() == QAbstractItemView::EditingState)
+            return;
         if (m_editing)
             moveToNextCell();
         else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
@@ -17,8 +18,12 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
+    // The editor last opened, so that a confirm can write what is being typed.
+    QWidget *openEditor() const { return m_openEditor; }
+
 private:
     mutable bool m_refusing = false;
+    mutable QPointer<QWidget> m_openEditor;
 };
 
 // The grid of a dictionary table. Rows are written when the cursor leaves them; a row
@@ -61,6 +66,7 @@ protected:
 
 private:
     bool post(int row);
+    QWidget *openEditor() const;
     void moveToNextCell();
 
     TDictModel *m_model = nullptr;

@@ -54,12 +54,18 @@ const QHash<QString, Factory> &factories()
 
 } // namespace
 
-bool OpenDictionary(const QString &menuItemName, QWidget *parent)
+std::unique_ptr<TfrmPrtBscTbl> CreateDictionary(const QString &menuItemName, QWidget *parent)
 {
     const Factory f = factories().value(menuItemName);
-    if (!f)
+    return f ? f(parent) : nullptr;
+}
+
+bool OpenDictionary(const QString &menuItemName, QWidget *parent)
+{
+    const auto w = CreateDictionary(menuItemName, parent);
+    if (!w)
         return false;
-    f(parent)->exec();
+    w->exec();
     return true;
 }
 

@@ -3,8 +3,13 @@
 #include "Types.h"
 
 #include <QString>
+#include <memory>
 
 class QWidget;
+class TfrmPrtBscTbl;
+
+// The window of a menu item, not yet shown; nullptr for a name that is no dictionary.
+std::unique_ptr<TfrmPrtBscTbl> CreateDictionary(const QString &menuItemName, QWidget *parent = nullptr);
 
 // The windows of the "字典维护" menu, by menu item name (nProduct, N7, nStore, ...):
 // shown modally and destroyed. False for a name that is no dictionary.
