@@ -94,7 +94,4 @@ public:
     // The value of a column in a row, computed columns included.
     QVariant value(const BandColumn &column, int row) const;
     QString cellText(const BandColumn &column, const QVariant &value) const;
-
-private:
-    friend class BandLayout;
 };

@@ -64,8 +64,12 @@ QString formatValue(const QVariant &value, const QString &mask)
         qtMask.replace(QLatin1String("mm"), QLatin1String("MM"));
         return value.toDateTime().toString(qtMask);
     }
-    if (type == QMetaType::QString || type == QMetaType::QByteArray)
-        return value.toString();
+    if (type == QMetaType::QString || type == QMetaType::QByteArray) {
+        // PostgreSQL hands exact numerics over as text; a mask still applies to them.
+        bool ok = false;
+        const double d = value.toString().toDouble(&ok);
+        return ok && !mask.isEmpty() && !isDateMask(mask) ? format(d, mask) : value.toString();
+    }
     bool ok = false;
     const double d = value.toDouble(&ok);
     return ok ? format(d, mask) : value.toString();

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
+#include <stdexcept>
 
 int Rows::indexOf(const QString &name) const
 {
@@ -19,7 +20,8 @@ int Rows::indexOf(const QString &name) const
 RowField &Rows::field(const QString &name)
 {
     const int i = indexOf(name);
-    Q_ASSERT_X(i >= 0, "Rows::field", qPrintable(name));
+    if (i < 0)
+        throw std::invalid_argument("no field " + name.toStdString());
     return m_fields[i];
 }
 

@@ -39,6 +39,7 @@ public:
     // Index of the field with this name (case-insensitive), -1 when absent.
     int indexOf(const QString &name) const;
     // The field by name; callers use it to set labels, widths, formats and tags.
+    // Throws std::invalid_argument for a name the rows do not have.
     RowField &field(const QString &name);
     QVariant value(int row, const QString &name) const { return value(row, indexOf(name)); }
 

@@ -32,19 +32,14 @@ QString SheetPrinter::expandCodes(const QString &text, int page, int pages, cons
     return out;
 }
 
-double SheetPrinter::headerSpace() const
-{
-    return 16;
-}
-
 QList<SheetPrinter::Page> SheetPrinter::paginate(QSizeF area) const
 {
     const PageSetup &ps = m_sheet.pageSetup();
     const double scale = std::max(10, ps.scale) / 100.0;
     const double width = area.width() / scale;
     double height = area.height() / scale;
-    if (!ps.header.isEmpty()) height -= headerSpace() / scale;
-    if (!ps.footer.isEmpty()) height -= headerSpace() / scale;
+    if (!ps.header.isEmpty()) height -= HeaderSpace / scale;
+    if (!ps.footer.isEmpty()) height -= HeaderSpace / scale;
 
     const int rows = std::max(1, m_sheet.maxRow()), cols = std::max(1, m_sheet.maxCol());
     const bool hasTitles = ps.titleRowFirst > 0 && ps.titleRowLast >= ps.titleRowFirst && ps.titleRowLast <= rows;
@@ -115,12 +110,12 @@ int SheetPrinter::print(QPrinter *printer, bool applySetup) const
         p.setPen(Qt::black);
         double top = 0;
         if (!ps.header.isEmpty()) {
-            p.drawText(QRectF(0, 0, area.width(), headerSpace()), Qt::AlignCenter,
+            p.drawText(QRectF(0, 0, area.width(), HeaderSpace), Qt::AlignCenter,
                        expandCodes(ps.header, i + 1, int(pages.size()), now));
-            top = headerSpace();
+            top = HeaderSpace;
         }
         if (!ps.footer.isEmpty())
-            p.drawText(QRectF(0, area.height() - headerSpace(), area.width(), headerSpace()),
+            p.drawText(QRectF(0, area.height() - HeaderSpace, area.width(), HeaderSpace),
                        Qt::AlignCenter, expandCodes(ps.footer, i + 1, int(pages.size()), now));
         p.translate(0, top);
         p.scale(scale, scale);

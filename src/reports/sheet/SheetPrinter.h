@@ -28,6 +28,6 @@ public:
     static QString expandCodes(const QString &text, int page, int pages, const QDateTime &now);
 
 private:
-    double headerSpace() const;
+    static constexpr double HeaderSpace = 16; // points for the page header or footer line
     const Sheet &m_sheet;
 };

@@ -16,7 +16,7 @@ class SheetView;
 // The report viewer: lays rows out as a formatted sheet, lets the user scale, sort, set up
 // the page, print and save it, and remembers column widths and scale per report title.
 // Shown modally (exec(), fills 500 ms after showing) or beside the caller (ShowAndFill()).
-// Frees itself when closed.
+// Frees itself when closed, so it is always created with new.
 class TfrmF1Book : public QDialog, public F1BookInputs
 {
     Q_OBJECT
