@@ -35,6 +35,7 @@ private slots:
     void init();
     void cleanup();
     void fillsHalfASecondAfterShowing();
+    void modalFillsAndFreesItself();
     void asksBeforeAVeryLongFill();
     void settingsRoundTripPerTitle();
     void damagedSettingsAreIgnored();
@@ -110,6 +111,26 @@ void TestFrmF1Book::fillsHalfASecondAfterShowing()
     QPointer<TfrmF1Book> alive(v);
     v->findChild<QPushButton *>("btnClose")->click();
     QTRY_VERIFY(alive.isNull()); // frees itself
+}
+
+void TestFrmF1Book::modalFillsAndFreesItself()
+{
+    const RowList rows = ReportFixtures::goods(2);
+    TfrmF1Book *v = viewer("模态", &rows);
+    v->BottomLine = "打印人：王五";
+    QPointer<TfrmF1Book> alive(v);
+    QString total;
+    int bottomFont = 0;
+    QTimer::singleShot(900, v, [&] {
+        const Sheet *s = v->sheet();
+        total = s->text(v->fillResult().totalsRow, 1);
+        bottomFont = s->style(s->cellStyle(v->fillResult().bottomRow, 1)).fontSize;
+        v->close();
+    });
+    v->exec();
+    QCOMPARE(total, QString("合计： 2项"));
+    QCOMPARE(bottomFont, 14); // the modal way shows the bottom line 2 points larger
+    QTRY_VERIFY(alive.isNull());
 }
 
 void TestFrmF1Book::asksBeforeAVeryLongFill()
