@@ -30,7 +30,6 @@ TDBNavigator::TDBNavigator(TDictGrid *grid, QWidget *parent) : QWidget(parent)
     add("nbPost", QStringLiteral("✓"), QStringLiteral("确认"), [grid] { grid->postCurrent(); });
     add("nbCancel", QStringLiteral("✕"), QStringLiteral("取消"), [grid] { grid->cancelCurrent(); });
     add("nbRefresh", QStringLiteral("↻"), QStringLiteral("刷新"), [this] { emit refreshRequested(); });
-    row->addStretch();
 }
 
 QToolButton *TDBNavigator::button(const QString &name) const

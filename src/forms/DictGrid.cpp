@@ -87,7 +87,7 @@ void TDictGrid::setDictModel(TDictModel *model)
     for (int c = 0; c < model->columnCount(); ++c) {
         const TDictColumn &col = model->columns().at(c);
         int chars = model->maxLength(c);
-        chars = chars > 0 ? qBound(4, chars, 24) : (col.lookup ? 12 : 8);
+        chars = chars > 0 ? qBound(4, chars, 14) : (col.lookup ? 10 : 8);
         const int titleWidth = fm.horizontalAdvance(QString(col.title).section(u'~', 0, 0)) + 16;
         setColumnWidth(c, qMax(titleWidth, fm.horizontalAdvance(QString(chars, u'0')) + 12));
     }
