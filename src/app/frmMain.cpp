@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -174,7 +176,8 @@ void TfrmMain::buildToolStrip()
     QAction *nav = bar->addAction(QStringLiteral("导航栏"));
     nav->setObjectName(QStringLiteral("btnNavBar"));
     nav->setToolTip(QStringLiteral("显示/隐藏导航栏"));
-    connect(nav, &QAction::triggered, this, [this] { pnlNavBar->setVisible(!pnlNavBar->isVisible()); });
+    // The whole dock goes, so the work area takes the room.
+    connect(nav, &QAction::triggered, this, [this] { m_navDock->setVisible(!m_navDock->isVisible()); });
     QAction *lock = bar->addAction(QStringLiteral("锁机"));
     lock->setObjectName(QStringLiteral("btnLock"));
     lock->setToolTip(QStringLiteral("锁定屏幕/重新登录"));
@@ -195,76 +198,85 @@ void TfrmMain::buildToolStrip()
 
 void TfrmMain::buildNavBar()
 {
-    auto *dock = new QToolBar(QStringLiteral("导航栏"), this);
-    dock->setObjectName(QStringLiteral("tbNavBar"));
-    dock->setMovable(false);
-    dock->setFloatable(false);
-    dock->toggleViewAction()->setEnabled(false);
+    auto *dock = new QDockWidget(QStringLiteral("导航栏"), this);
+    dock->setObjectName(QStringLiteral("dockNavBar"));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setTitleBarWidget(new QWidget(dock));
 
     pnlNavBar = new QWidget(dock);
     pnlNavBar->setObjectName(QStringLiteral("pnlNavBar"));
-    pnlNavBar->setFixedWidth(170);
+    pnlNavBar->setFixedWidth(180);
     auto *layout = new QVBoxLayout(pnlNavBar);
     layout->setContentsMargins(4, 4, 4, 4);
 
-    fcOutlookBar2 = new QToolBox(pnlNavBar);
-    fcOutlookBar2->setObjectName(QStringLiteral("fcOutlookBar2"));
+    // Two page bars, one per mode: the local one holds only the daily page.
+    m_navStack = new QStackedWidget(pnlNavBar);
+    m_navNetwork = new QToolBox(m_navStack);
+    m_navNetwork->setObjectName(QStringLiteral("fcOutlookBar2"));
+    m_navLocal = new QToolBox(m_navStack);
+    m_navLocal->setObjectName(QStringLiteral("fcOutlookBarLocal"));
     for (const NavPage &page : navPages()) {
-        auto *w = new QWidget(fcOutlookBar2);
-        w->setObjectName(page.name);
-        w->setProperty("caption", page.caption);
-        auto *v = new QVBoxLayout(w);
-        v->setSpacing(4);
-        for (const auto &[caption, actionName] : page.entries) {
-            auto *b = new QToolButton(w);
-            b->setObjectName(page.name + u'_' + actionName);
-            b->setText(caption);
-            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-            b->setMinimumHeight(30);
-            b->setAutoRaise(true);
-            QAction *a = action(actionName);
-            b->setEnabled(a && a->isEnabled());
-            if (a) {
-                connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
-                const QString target = a->objectName();
-                connect(b, &QToolButton::clicked, this, [this, target] { openItem(target); });
-            }
-            v->addWidget(b);
+        const bool daily = page.name == QLatin1String("pageDaily");
+        const int i = m_navNetwork->addItem(buildNavPage(page, page.name), page.caption);
+        if (daily) {
+            // In network mode the daily page is a disabled button without a caption.
+            m_navNetwork->setItemEnabled(i, false);
+            m_navNetwork->setItemText(i, QString());
+            m_navLocal->addItem(buildNavPage(page, page.name + QStringLiteral("Local")), page.caption);
         }
-        v->addStretch();
-        m_navPages << w;
     }
-    layout->addWidget(fcOutlookBar2, 3);
+    m_navStack->addWidget(m_navNetwork);
+    m_navStack->addWidget(m_navLocal);
+    // The pages are narrow columns of buttons: never a sideways scroll bar.
+    for (QScrollArea *area : m_navStack->findChildren<QScrollArea *>())
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fcOutlookBar2 = m_navNetwork;
+    layout->addWidget(m_navStack, 3);
 
     pnlInfoBar = new QPlainTextEdit(pnlNavBar);
     pnlInfoBar->setObjectName(QStringLiteral("pnlInfoBar"));
     pnlInfoBar->setReadOnly(true);
     pnlInfoBar->setPlainText(QStringLiteral(" 欢迎使用\n 本系统，\n 如需要帮助\n，\n 请在相应的\n 界面按F1键"));
-    pnlInfoBar->setMaximumHeight(140);
+    pnlInfoBar->setMaximumHeight(150);
+    pnlInfoBar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(pnlInfoBar, 1);
 
-    dock->addWidget(pnlNavBar);
-    addToolBar(Qt::LeftToolBarArea, dock);
-    rebuildNavPages(false);
+    dock->setWidget(pnlNavBar);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    m_navDock = dock;
+    showNavPages(false);
 }
 
-void TfrmMain::rebuildNavPages(bool localMode)
+QWidget *TfrmMain::buildNavPage(const NavPage &page, const QString &name)
 {
-    while (fcOutlookBar2->count() > 0)
-        fcOutlookBar2->removeItem(0);
-    for (QWidget *page : m_navPages) {
-        const bool daily = page->objectName() == QLatin1String("pageDaily");
-        if (localMode && !daily) {
-            page->hide();
-            continue;
+    auto *w = new QWidget;
+    w->setObjectName(name);
+    auto *v = new QVBoxLayout(w);
+    v->setSpacing(4);
+    for (const auto &[caption, actionName] : page.entries) {
+        auto *b = new QToolButton(w);
+        b->setObjectName(name + u'_' + actionName);
+        b->setText(caption);
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        b->setMinimumHeight(32);
+        b->setAutoRaise(true);
+        QAction *a = action(actionName);
+        b->setEnabled(a && a->isEnabled());
+        if (a) {
+            connect(a, &QAction::changed, b, [b, a] { b->setEnabled(a->isEnabled()); });
+            const QString target = a->objectName();
+            connect(b, &QToolButton::clicked, this, [this, target] { openItem(target); });
         }
-        const int i = fcOutlookBar2->addItem(page, page->property("caption").toString());
-        if (daily && !localMode) {
-            // In network mode the daily page is a disabled button without a caption.
-            fcOutlookBar2->setItemEnabled(i, false);
-            fcOutlookBar2->setItemText(i, QString());
-        }
+        v->addWidget(b);
     }
+    v->addStretch();
+    return w;
+}
+
+void TfrmMain::showNavPages(bool localMode)
+{
+    fcOutlookBar2 = localMode ? m_navLocal : m_navNetwork;
+    m_navStack->setCurrentWidget(fcOutlookBar2);
     fcOutlookBar2->setCurrentIndex(0);
 }
 
@@ -343,7 +355,7 @@ void TfrmMain::applyLogin()
                                 QStringLiteral("nBillQrySell2"), QStringLiteral("nBillQryOrder")})
         m_actions.value(item)->setVisible(!local && !m_hidden.value(item));
     m_actions.value(QStringLiteral("nUpdate"))->setVisible(!local);
-    rebuildNavPages(local);
+    showNavPages(local);
     lbDept->setText(local ? QString() : QStringLiteral("公司名称 ") + dm.Company.ComName);
 }
 

@@ -56,12 +56,14 @@ private:
     void buildToolStrip();
     void buildNavBar();
     void buildStatusBar();
-    void rebuildNavPages(bool localMode);
+    QWidget *buildNavPage(const struct NavPage &page, const QString &name);
+    void showNavPages(bool localMode);
     void fillWindowMenu();
     void wireSystemItems();
     QAction *addItem(QMenu *menu, const struct MainMenuItem &item);
 
     QMdiArea *m_mdi = nullptr;
+    class QDockWidget *m_navDock = nullptr;
     QStackedWidget *m_centre = nullptr;
     QWidget *m_lockPage = nullptr;
     QHash<QString, QAction *> m_actions;
@@ -70,5 +72,7 @@ private:
     QHash<QString, QString> m_gates;
     QHash<QString, QString> m_refusals;
     QHash<QString, bool> m_hidden;
-    QList<QWidget *> m_navPages;
+    QStackedWidget *m_navStack = nullptr;
+    QToolBox *m_navNetwork = nullptr;
+    QToolBox *m_navLocal = nullptr;
 };

@@ -2,6 +2,7 @@
 // the mode buttons, and the messages of every refusal.
 #include "Connections.h"
 #include "DataModule.h"
+#include "HouseStyle.h"
 #include "MsgBox.h"
 #include "MsgBoxSpy.h"
 #include "Screenshot.h"
@@ -24,6 +25,7 @@ class TestLogin : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { HouseStyle::apply(*qApp); } // screenshots show what the operator sees
     void init();
     void cleanup();
 
