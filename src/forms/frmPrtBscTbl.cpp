@@ -137,12 +137,6 @@ void TfrmPrtBscTbl::setEditRoles(const QString &letters, const QString &refusal)
     m_refusal = refusal;
 }
 
-void TfrmPrtBscTbl::setSearchColumns(int exact, int filter)
-{
-    m_exactColumn = exact;
-    m_filterColumn = filter;
-}
-
 void TfrmPrtBscTbl::setStatusText(const QString &text)
 {
     lbStatus->setText(text);

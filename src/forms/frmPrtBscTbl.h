@@ -46,8 +46,6 @@ protected:
                   const QString &orderBy = QStringLiteral("NUMCODE"));
     // Letters of which the operator needs one to edit; empty lets everybody edit.
     void setEditRoles(const QString &letters, const QString &refusal);
-    // Grid columns (from 0) of the exact search and of the substring filter.
-    void setSearchColumns(int exact, int filter);
     void setStatusText(const QString &text);
     // PYCODE follows this field: its pinyin initials whenever it changes.
     void setPinyinSource(const QString &field);
@@ -100,6 +98,7 @@ private:
     QString m_editRoles;
     QString m_refusal;
     QString m_pinyinSource;
+    // The exact search compares the second grid column, the filter looks into the third.
     int m_exactColumn = 1;
     int m_filterColumn = 2;
     QList<std::shared_ptr<TDictLookup>> m_lookups;
