@@ -1,5 +1,6 @@
 // The main window: role gates of the menu and the navigation bar, one window per kind,
 // the layouts of the two modes, and the system menu.
+#include "AppOpeners.h"
 #include "DataModule.h"
 #include "HouseStyle.h"
 #include "MdiHost.h"
@@ -47,6 +48,7 @@ private slots:
     void localLayout();
     void systemMenu();
     void reloginRefreshesTheWindow();
+    void dictionaryMenuOpensItsWindows();
 
 private:
     void loginAs(const QString &role, bool local = false)
@@ -322,6 +324,26 @@ void TestMainWindow::reloginRefreshesTheWindow()
     QCOMPARE(dm->Operator.StfName, QStringLiteral("王五"));
     QVERIFY(win->windowTitle().contains(QStringLiteral("操作员:王五")));
     QCOMPARE(win->lbStaff->text(), QStringLiteral("操作员 王五"));
+}
+
+void TestMainWindow::dictionaryMenuOpensItsWindows()
+{
+    TfrmMain fresh;
+    WireOpeners(fresh);
+    fresh.show();
+    loginAs(QStringLiteral("D"));
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *dlg = QApplication::activeModalWidget();
+        QVERIFY(dlg);
+        shown = dlg->windowTitle();
+        dlg->close();
+    });
+    fresh.action(QStringLiteral("nDept"))->trigger();
+    QVERIFY2(!shown.isEmpty(), "the department window did not open");
+    // The menu gate comes first: customers are refused to a clerk.
+    fresh.action(QStringLiteral("nCustomer"))->trigger();
+    QCOMPARE(spy->lastText(), QStringLiteral("你没有权限！"));
 }
 
 QTEST_MAIN(TestMainWindow)
