@@ -5,6 +5,7 @@
 //   bench_data [--engine sqlite|postgres|both] [--scale 1.0] [--keep DIR]
 // PostgreSQL is reached through KB_PG_HOST / KB_PG_PORT / KB_PG_USER (scripts/bench).
 #include "BillNumbers.h"
+#include "BenchDb.h"
 #include "Connections.h"
 #include "Dialect.h"
 #include "SchemaInstaller.h"
@@ -187,23 +188,7 @@ int main(int argc, char **argv)
             measure(db, Engine::SQLite, file, z, dir.path());
         }
         if (which == QLatin1String("postgres") || which == QLatin1String("both")) {
-            ServerSettings s;
-            s.driver = QStringLiteral("QPSQL");
-            s.host = qEnvironmentVariable("KB_PG_HOST");
-            s.port = qEnvironmentVariable("KB_PG_PORT").toInt();
-            s.user = qEnvironmentVariable("KB_PG_USER");
-            s.database = QStringLiteral("postgres");
-            if (s.host.isEmpty()) {
-                std::fprintf(stderr, "PostgreSQL: set KB_PG_HOST/KB_PG_PORT/KB_PG_USER (scripts/bench does)\n");
-                return 1;
-            }
-            {
-                QSqlDatabase admin = Connections::openServer(s, QStringLiteral("bench-admin"));
-                Sql::runScript(admin, QStringLiteral("DROP DATABASE IF EXISTS kilnbook_bench"));
-                Sql::runScript(admin, QStringLiteral("CREATE DATABASE kilnbook_bench ENCODING 'UTF8' TEMPLATE template0"));
-            }
-            Connections::close(QStringLiteral("bench-admin"));
-            s.database = QStringLiteral("kilnbook_bench");
+            const ServerSettings s = FreshPostgresDatabase(QStringLiteral("kilnbook_bench"));
             QSqlDatabase db = Connections::openServer(s, QStringLiteral("bench-pg"));
             SchemaInstaller::install(db, SchemaInstaller::Target::Server);
             std::printf("PostgreSQL (%s:%d)\n", qPrintable(s.host), s.port);

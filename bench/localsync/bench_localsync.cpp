@@ -6,6 +6,7 @@
 // The row-by-row figures are measured on --sample bills (and 25 times as many rows per
 // table) and scaled up: run in full they take minutes. PostgreSQL is reached through
 // KB_PG_HOST / KB_PG_PORT / KB_PG_USER (scripts/bench).
+#include "BenchDb.h"
 #include "Connections.h"
 #include "DbError.h"
 #include "Dialect.h"
@@ -228,28 +229,15 @@ int main(int argc, char **argv)
                 dir.filePath(QStringLiteral("local-sqlite.db")), sample);
         }
         if (which == QLatin1String("postgres") || which == QLatin1String("both")) {
-            ServerSettings s;
-            s.driver = QStringLiteral("QPSQL");
-            s.host = qEnvironmentVariable("KB_PG_HOST");
-            s.port = qEnvironmentVariable("KB_PG_PORT").toInt();
-            s.user = qEnvironmentVariable("KB_PG_USER");
-            s.database = QStringLiteral("postgres");
-            if (s.host.isEmpty()) {
-                std::fprintf(stderr, "PostgreSQL: set KB_PG_HOST/KB_PG_PORT/KB_PG_USER (scripts/bench does)\n");
-                return 1;
-            }
-            {
-                QSqlDatabase admin = Connections::openServer(s, QStringLiteral("bench-admin"));
-                Sql::runScript(admin, QStringLiteral("DROP DATABASE IF EXISTS kilnbook_bench_localsync"));
-                Sql::runScript(admin, QStringLiteral("CREATE DATABASE kilnbook_bench_localsync ENCODING 'UTF8' TEMPLATE template0"));
-            }
-            Connections::close(QStringLiteral("bench-admin"));
-            s.database = QStringLiteral("kilnbook_bench_localsync");
+            const ServerSettings s = FreshPostgresDatabase(QStringLiteral("kilnbook_bench_localsync"));
             std::printf("PostgreSQL server (%s:%d), SQLite local file\n", qPrintable(s.host), s.port);
             run(Connections::openServer(s, QStringLiteral("bench-pg")), dir.filePath(QStringLiteral("local-pg.db")), sample);
         }
     } catch (const DbError &e) {
         std::fprintf(stderr, "bench_localsync: %s\n", qPrintable(e.text()));
+        return 1;
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "bench_localsync: %s\n", e.what());
         return 1;
     }
     return 0;

@@ -4,6 +4,7 @@
 //
 //   bench_masterdata [--engine sqlite|postgres|both] [--runs 7]
 // PostgreSQL is reached through KB_PG_HOST / KB_PG_PORT / KB_PG_USER (scripts/bench).
+#include "BenchDb.h"
 #include "Connections.h"
 #include "DataModule.h"
 #include "DictGrid.h"
@@ -134,23 +135,7 @@ int main(int argc, char **argv)
             run(db, runs);
         }
         if (which == QLatin1String("postgres") || which == QLatin1String("both")) {
-            ServerSettings s;
-            s.driver = QStringLiteral("QPSQL");
-            s.host = qEnvironmentVariable("KB_PG_HOST");
-            s.port = qEnvironmentVariable("KB_PG_PORT").toInt();
-            s.user = qEnvironmentVariable("KB_PG_USER");
-            s.database = QStringLiteral("postgres");
-            if (s.host.isEmpty()) {
-                std::fprintf(stderr, "PostgreSQL: set KB_PG_HOST/KB_PG_PORT/KB_PG_USER (scripts/bench does)\n");
-                return 1;
-            }
-            {
-                QSqlDatabase admin = Connections::openServer(s, QStringLiteral("bench-admin"));
-                Sql::runScript(admin, QStringLiteral("DROP DATABASE IF EXISTS kilnbook_bench_masterdata"));
-                Sql::runScript(admin, QStringLiteral("CREATE DATABASE kilnbook_bench_masterdata ENCODING 'UTF8' TEMPLATE template0"));
-            }
-            Connections::close(QStringLiteral("bench-admin"));
-            s.database = QStringLiteral("kilnbook_bench_masterdata");
+            const ServerSettings s = FreshPostgresDatabase(QStringLiteral("kilnbook_bench_masterdata"));
             QSqlDatabase db = Connections::openServer(s, QStringLiteral("bench-pg"));
             SchemaInstaller::install(db, SchemaInstaller::Target::Server);
             load(db);
