@@ -228,8 +228,10 @@ void TfrmMain::buildNavBar()
     m_navStack->addWidget(m_navNetwork);
     m_navStack->addWidget(m_navLocal);
     // The pages are narrow columns of buttons: never a sideways scroll bar.
-    for (QScrollArea *area : m_navStack->findChildren<QScrollArea *>())
+    for (QScrollArea *area : m_navStack->findChildren<QScrollArea *>()) {
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     fcOutlookBar2 = m_navNetwork;
     layout->addWidget(m_navStack, 3);
 
