@@ -21,13 +21,17 @@ QString nextNumber(const QSqlDatabase &db, const QString &headerTable)
     const QString table = headerTable.toUpper();
     const QString value = Dialect::billNoValueExpr(db);
 
-    // Both statements are answered from the numbering index.
-    const QVariant bad = Sql::scalar(db, QStringLiteral("SELECT BILLNO FROM %1 WHERE %2 = -1 LIMIT 1").arg(table, value));
-    if (bad.isValid())
+    // One round trip, both halves answered from the numbering index: a number that is
+    // not decimal digits, and the highest number.
+    QSqlQuery q = Sql::exec(db, QStringLiteral("SELECT (SELECT BILLNO FROM %1 WHERE %2 = -1 LIMIT 1),"
+                                               " (SELECT MAX(%2) FROM %1)")
+                                    .arg(table, value));
+    q.next();
+    const QVariant bad = q.value(0);
+    if (!bad.isNull())
         throw DbError(QStringLiteral("单据表 %1 中的单号“%2”不是数字，无法生成新单号").arg(table, bad.toString().trimmed()));
-
-    const QVariant max = Sql::scalar(db, QStringLiteral("SELECT MAX(%2) FROM %1").arg(table, value));
-    const qlonglong top = (max.isValid() && !max.isNull()) ? max.toLongLong() : 1000;
+    const QVariant max = q.value(1);
+    const qlonglong top = max.isNull() ? 1000 : max.toLongLong();
     return QString::number(top + 1);
 }
 
