@@ -19,7 +19,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kilnbook"));
-    QApplication::setOrganizationName(QStringLiteral("Kilnbook"));
 
     QCommandLineParser args;
     args.addHelpOption();

@@ -12,7 +12,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The same names as kilnbook, so both find the same default data folder.
     QApplication::setApplicationName(QStringLiteral("Kilnbook"));
-    QApplication::setOrganizationName(QStringLiteral("Kilnbook"));
     HouseStyle::apply(app);
     MessageBoxPresenter::install();
 
