@@ -29,11 +29,12 @@ struct Sizes {
     int salesBills = 200000;
 };
 
-QString series(Engine e, int n)
+// The numbers 1..n as a row source named alias, with the column i.
+QString series(Engine e, int n, const QString &alias = QStringLiteral("g"))
 {
     return e == Engine::SQLite
-        ? QStringLiteral("(WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < %1) SELECT i FROM s) g").arg(n)
-        : QStringLiteral("generate_series(1, %1) AS g(i)").arg(n);
+        ? QStringLiteral("(WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < %1) SELECT i FROM s) %2").arg(n).arg(alias)
+        : QStringLiteral("generate_series(1, %1) AS %2(i)").arg(n).arg(alias);
 }
 
 void load(const QSqlDatabase &db, const Sizes &z)
@@ -53,22 +54,19 @@ void load(const QSqlDatabase &db, const Sizes &z)
                               .arg(text.arg(QStringLiteral("1000 + i")), series(e, z.salesBills)));
     step("receipt headers (state 10)", QStringLiteral("INSERT INTO TBILLINP (BILLNO, BILLSTATE, STOREID) SELECT %1, 10, 1 + i % 3 FROM %2")
                                            .arg(text.arg(QStringLiteral("1000 + i")), series(e, z.receiptBills)));
-    step("receipt lines (stock triggers)",
-         QStringLiteral("INSERT INTO TBILLINC (BILLNO, SNO, INVID, PRODCLS, COLORNO, SIZENO, QTY, PRICE) "
-                        "SELECT %1, k.i, 1 + (g.i * 7 + k.i * 13) % %2, 10 * (1 + (g.i + k.i) % 3), "
-                        "'C' || %3, 'S' || %4, 50, 20 FROM %5, %6")
-             .arg(text.arg(QStringLiteral("1000 + g.i")), QString::number(z.products),
-                  text.arg(QStringLiteral("(g.i + k.i) % 5")), text.arg(QStringLiteral("k.i % 3")),
-                  series(e, z.receiptBills), QString(series(e, 5)).replace(QStringLiteral(" g"), QStringLiteral(" k")).replace(QStringLiteral("g(i)"), QStringLiteral("k(i)"))));
+    // Five lines per bill, spread over the products, grades, colours and sizes.
+    auto lines = [&](const QString &table, int bills, const QString &qtyPrice) {
+        return QStringLiteral("INSERT INTO %1 (BILLNO, SNO, INVID, PRODCLS, COLORNO, SIZENO, QTY, PRICE) "
+                              "SELECT %2, k.i, 1 + (g.i * 7 + k.i * 13) % %3, 10 * (1 + (g.i + k.i) % 3), "
+                              "'C' || %4, 'S' || %5, %6 FROM %7, %8")
+            .arg(table, text.arg(QStringLiteral("1000 + g.i")), QString::number(z.products),
+                 text.arg(QStringLiteral("(g.i + k.i) % 5")), text.arg(QStringLiteral("k.i % 3")), qtyPrice,
+                 series(e, bills), series(e, 5, QStringLiteral("k")));
+    };
+    step("receipt lines (stock triggers)", lines(QStringLiteral("TBILLINC"), z.receiptBills, QStringLiteral("50, 20")));
     step("outbound headers", QStringLiteral("INSERT INTO BILLPRODOUTP (BILLNO, BILLSTATE, STOREID) SELECT %1, 10, 1 + i % 3 FROM %2")
                                  .arg(text.arg(QStringLiteral("1000 + i")), series(e, z.outboundBills)));
-    step("outbound lines (stock triggers)",
-         QStringLiteral("INSERT INTO BILLPRODOUTC (BILLNO, SNO, INVID, PRODCLS, COLORNO, SIZENO, QTY) "
-                        "SELECT %1, k.i, 1 + (g.i * 7 + k.i * 13) % %2, 10 * (1 + (g.i + k.i) % 3), "
-                        "'C' || %3, 'S' || %4, 1 + g.i % 10 FROM %5, %6")
-             .arg(text.arg(QStringLiteral("1000 + g.i")), QString::number(z.products),
-                  text.arg(QStringLiteral("(g.i + k.i) % 5")), text.arg(QStringLiteral("k.i % 3")),
-                  series(e, z.outboundBills), QString(series(e, 5)).replace(QStringLiteral(" g"), QStringLiteral(" k")).replace(QStringLiteral("g(i)"), QStringLiteral("k(i)"))));
+    step("outbound lines (stock triggers)", lines(QStringLiteral("BILLPRODOUTC"), z.outboundBills, QStringLiteral("1 + g.i % 10, 0")));
     // The steady state of a working server: the load's row versions cleaned up.
     Sql::runScript(db, e == Engine::PostgreSQL ? QStringLiteral("VACUUM ANALYZE") : QStringLiteral("ANALYZE"));
 }
