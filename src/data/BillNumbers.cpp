@@ -15,7 +15,7 @@ void requireHeaderTable(const QString &headerTable)
         throw DbError(QStringLiteral("“%1”不是单据表").arg(headerTable));
 }
 
-QString nextNumber(const QSqlDatabase &db, const QString &headerTable)
+std::optional<qlonglong> highestNumber(const QSqlDatabase &db, const QString &headerTable)
 {
     requireHeaderTable(headerTable);
     const QString table = headerTable.toUpper();
@@ -31,8 +31,14 @@ QString nextNumber(const QSqlDatabase &db, const QString &headerTable)
     if (!bad.isNull())
         throw DbError(QStringLiteral("单据表 %1 中的单号“%2”不是数字，无法生成新单号").arg(table, bad.toString().trimmed()));
     const QVariant max = q.value(1);
-    const qlonglong top = max.isNull() ? 1000 : max.toLongLong();
-    return QString::number(top + 1);
+    if (max.isNull())
+        return std::nullopt;
+    return max.toLongLong();
+}
+
+QString nextNumber(const QSqlDatabase &db, const QString &headerTable)
+{
+    return QString::number(highestNumber(db, headerTable).value_or(1000) + 1);
 }
 
 QString InsertNumberedBill(const QSqlDatabase &db, const QString &headerTable,

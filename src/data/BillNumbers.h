@@ -3,11 +3,16 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // Bill numbers are decimal text; a new one is the table's highest number plus one,
 // "1001" for the first. Nothing is reserved: the unique key on BILLNO decides between
 // two workstations that computed the same number, and InsertNumberedBill retries.
 namespace BillNumbers {
+
+// Highest number in the header table; empty for a table without bills. Throws DbError
+// like nextNumber.
+std::optional<qlonglong> highestNumber(const QSqlDatabase &db, const QString &headerTable);
 
 // Highest number in the header table plus one. Throws DbError for a table that is not
 // a bill header, and for a table holding a number that is not decimal digits (the

@@ -103,14 +103,9 @@ QString TDM::NextBillNo(const QString &headerTable) const
         return BillNumbers::nextNumber(m_server, headerTable);
     // Local mode: the highest local number, or, in an empty local table, the next
     // value of the local counter; then plus one.
-    BillNumbers::requireHeaderTable(headerTable);
-    const QVariant max = Sql::scalar(m_local, QStringLiteral("SELECT MAX(%1) FROM %2")
-                                                  .arg(Dialect::billNoValueExpr(m_local), headerTable.toUpper()));
-    QString text = max.isNull() || !max.isValid() ? QString() : max.toString();
-    if (text == QLatin1String("-1"))
-        return BillNumbers::nextNumber(m_local, headerTable); // reports the bad number
-    if (text.isEmpty())
-        text = NextLocalCounter(m_local, headerTable);
+    if (const auto top = BillNumbers::highestNumber(m_local, headerTable))
+        return QString::number(*top + 1);
+    const QString text = NextLocalCounter(m_local, headerTable);
     bool ok = false;
     const qlonglong n = text.trimmed().toLongLong(&ok);
     if (!ok)
